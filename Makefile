@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup configure build test clean
+.PHONY: all setup configure build test run clean
 
 all: build
 
@@ -20,6 +20,9 @@ build: setup configure
 
 test: build
 	bash scripts/wine-session.sh ctest --test-dir $(BUILD) --output-on-failure
+
+run: build
+	bash scripts/run.sh
 
 clean:
 	rm -rf $(BUILD)

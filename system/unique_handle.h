@@ -75,3 +75,11 @@ using UniqueKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+
+struct IconTraits {
+    using Type = HICON;
+    static Type invalid() noexcept { return nullptr; }
+    static void close(Type icon) noexcept { DestroyIcon(icon); }
+};
+
+using UniqueIcon = UniqueHandle<IconTraits>;
