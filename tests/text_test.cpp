@@ -1,9 +1,12 @@
 // Texts, byte strings and the two registry path splits: pure byte work.
+#include "app/link_command.h"
 #include "relocation/typed_path.h"
 #include "system/registry_path.h"
 #include "system/text.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -152,6 +155,44 @@ TEST(RegistryPath, SplitTypedPathKeepsTheKeysBackslash) {
         EXPECT_EQ(where.keyPath, c.key);
         EXPECT_EQ(where.valueName, c.value);
     }
+}
+
+TEST(LinkCommand, CutsAtThePlaceholderAndAppendsTheAddress) {
+    const char* address = "https://zelvora.example/";
+    struct Case {
+        const char* registered;
+        const char* command;
+    } cases[] = {
+        {"\"C:\\Browser\\b.exe\" -nohome \"%1\"", "\"C:\\Browser\\b.exe\" -nohome  https://zelvora.example/"},
+        {"C:\\b.exe %1 -x", "C:\\b.exe  https://zelvora.example/"},
+        {"C:\\b.exe -url", "C:\\b.exe -url https://zelvora.example/"},
+        // The quoted placeholder wins even when a bare one comes first.
+        {"b.exe %1 \"%1\"", "b.exe %1  https://zelvora.example/"},
+        {"", " https://zelvora.example/"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.registered);
+        char out[kLinkCommandCapacity];
+        ASSERT_TRUE(BuildLinkCommand(c.registered, address, out, sizeof out));
+        EXPECT_STREQ(out, c.command);
+    }
+}
+
+TEST(LinkCommand, RefusesWhatDoesNotFitInsteadOfCuttingIt) {
+    // "b.exe" + space + "ab" + NUL needs exactly 9 bytes.
+    char out[16];
+    EXPECT_TRUE(BuildLinkCommand("b.exe", "ab", out, 9));
+    EXPECT_STREQ(out, "b.exe ab");
+    std::memset(out, 'x', sizeof out);
+    EXPECT_FALSE(BuildLinkCommand("b.exe", "ab", out, 8));
+    EXPECT_STREQ(out, "");
+    EXPECT_EQ(out[1], 'x');  // nothing written past what was refused
+
+    const std::string longAddress(kLinkCommandCapacity, 'a');
+    char command[kLinkCommandCapacity];
+    EXPECT_FALSE(BuildLinkCommand("b.exe \"%1\"", longAddress.c_str(), command, sizeof command));
+    EXPECT_STREQ(command, "");
+    EXPECT_FALSE(BuildLinkCommand("b.exe", "", out, 0));
 }
 
 }  // namespace
