@@ -36,8 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         capacity = kLinkCommandCapacity;
     }
 
+    // The strings end at their NUL, so a read past it is caught as well.
+    ExactBuffer registeredText(std::string_view(registered.c_str(), registered.size() + 1));
+    ExactBuffer addressText(std::string_view(address.c_str(), address.size() + 1));
     ExactBuffer out(std::string(capacity, 'X'));
-    const bool built = BuildLinkCommand(registered.c_str(), address.c_str(), out.data(), capacity);
+    const bool built = BuildLinkCommand(registeredText.data(), addressText.data(), out.data(), capacity);
 
     REQUIRE(built == (expected.size() < capacity));
     if (built) {

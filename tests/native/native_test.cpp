@@ -193,10 +193,12 @@ void LinkCommandFitsOrIsRefused() {
         {"b.exe", filler + filler, kLinkCommandCapacity, false, ""},
     };
     for (const Case& c : cases) {
-        // Exactly capacity bytes, none of them NUL, so both an overrun and a
-        // missing terminator show.
+        // Inputs end at their NUL; the output has exactly capacity bytes, none
+        // of them NUL, so an overrun and a missing terminator both show.
+        ExactBuffer registered(std::string_view(c.registered.c_str(), c.registered.size() + 1));
+        ExactBuffer address(std::string_view(c.address.c_str(), c.address.size() + 1));
         ExactBuffer out(std::string(c.capacity, 'X'));
-        const bool built = BuildLinkCommand(c.registered.c_str(), c.address.c_str(), out.data(), c.capacity);
+        const bool built = BuildLinkCommand(registered.data(), address.data(), out.data(), c.capacity);
         const std::string context = Show(c.registered) + " + " + Show(c.address) +
                                     " in " + std::to_string(c.capacity);
         CHECK_EQ(built, c.built, context);
