@@ -72,18 +72,19 @@ constexpr std::size_t kLink = 22;
 
 struct FolderRowSpec {
     FolderRow row;
+    std::size_t caption;    // index into kControls: the row's name
     std::size_t combo;      // index into kControls
     std::size_t pathLabel;  // index into kControls
     const char* suffix;     // joined to a chosen drive
 };
 
 constexpr FolderRowSpec kFolderRowSpecs[] = {
-    // row                  combo  path label  suffix
-    {FolderRow::Personal,   5,     10,         "\\My Documents"},
-    {FolderRow::Downloads,  6,     17,         "\\影音下载"},
-    {FolderRow::Videos,     7,     18,         "\\电影"},
-    {FolderRow::Music,      8,     19,         "\\音乐"},
-    {FolderRow::Temp,       9,     20,         "\\Temp"},
+    // row                  caption  combo  path label  suffix
+    {FolderRow::Personal,   0,       5,     10,         "\\My Documents"},
+    {FolderRow::Downloads,  1,       6,     17,         "\\影音下载"},
+    {FolderRow::Videos,     2,       7,     18,         "\\电影"},
+    {FolderRow::Music,      3,       8,     19,         "\\音乐"},
+    {FolderRow::Temp,       4,       9,     20,         "\\Temp"},
 };
 
 static_assert(std::size(kFolderRowSpecs) == std::size(kFolderRows));
@@ -91,3 +92,6 @@ static_assert(std::size(kFolderRowSpecs) == std::size(kFolderRows));
 constexpr const FolderRowSpec& RowSpec(FolderRow row) {
     return kFolderRowSpecs[static_cast<std::size_t>(row)];
 }
+
+// The row's name as the window shows it ("个人目录", ...).
+constexpr const char* RowName(FolderRow row) { return kControls[RowSpec(row).caption].text; }

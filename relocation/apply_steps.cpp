@@ -143,10 +143,11 @@ const ApplyStep kBrowserGroup[] = {
 
 namespace {
 const ApplyGroup kGroups[] = {
-    {kPersonalGroup, std::size(kPersonalGroup)},
-    {kMediaGroup, std::size(kMediaGroup)},
-    {kTempGroup, std::size(kTempGroup)},
-    {kBrowserGroup, std::size(kBrowserGroup)},
+    // steps          count                      failures named as
+    {kPersonalGroup,  std::size(kPersonalGroup), ReportAs::Row},
+    {kMediaGroup,     std::size(kMediaGroup),    ReportAs::Row},
+    {kTempGroup,      std::size(kTempGroup),     ReportAs::Row},
+    {kBrowserGroup,   std::size(kBrowserGroup),  ReportAs::BrowserStorage},
 };
 }  // namespace
 

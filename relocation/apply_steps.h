@@ -44,9 +44,15 @@ struct ApplyStep {
     StepValue value;
 };
 
+// How a failed step is named to the user: after its row, or as part of the
+// browser's storage. Machine-wide and other accounts' values are named apart
+// whatever their group.
+enum class ReportAs { Row, BrowserStorage };
+
 struct ApplyGroup {
     const ApplyStep* steps;
     std::size_t count;
+    ReportAs reportAs;
 };
 
 struct ApplySequence {

@@ -62,12 +62,16 @@ for link in "$WINEPREFIX"/drive_c/users/*/*; do
   if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
 done
 
-# Drives: D: and F: fixed, E: a CD-ROM. C: and Z: are the prefix's own.
-mkdir -p "$session/drives/d" "$session/drives/e" "$session/drives/f"
-ln -sfn "$session/drives/d" "$WINEPREFIX/dosdevices/d:"
-ln -sfn "$session/drives/e" "$WINEPREFIX/dosdevices/e:"
-ln -sfn "$session/drives/f" "$WINEPREFIX/dosdevices/f:"
-export ZELVORA_FIXED_DRIVES="C: D: F: Z:"
+# Drives: D:, F: and G: fixed, E: a CD-ROM; C: and Z: are the prefix's own.
+# G: is the drive a test may make vanish (by removing its folder) and bring
+# back.
+for drive in d e f g; do
+  mkdir -p "$session/drives/$drive"
+  ln -sfn "$session/drives/$drive" "$WINEPREFIX/dosdevices/$drive:"
+done
+export ZELVORA_FIXED_DRIVES="C: D: F: G: Z:"
+export ZELVORA_VANISHING_DRIVE="G:"
+export ZELVORA_VANISHING_DRIVE_FOLDER="Z:$(echo "$session/drives/g" | tr / '\\')"
 export ZELVORA_SESSION=$session
 
 wineserver -p >/dev/null 2>&1

@@ -7,6 +7,29 @@
 
 bool CreateFolder(const Text& path) { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
 
+bool FolderExists(const Text& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileHolds(const Text& path, const Bytes& content) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr));
+    if (!file) return false;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart != static_cast<LONGLONG>(content.size())) {
+        return false;
+    }
+    Bytes stored(content.size());
+    DWORD read = 0;
+    if (!stored.empty() &&
+        (!ReadFile(file.get(), stored.data(), static_cast<DWORD>(stored.size()), &read, nullptr) ||
+         read != stored.size())) {
+        return false;
+    }
+    return stored == content;
+}
+
 bool SetPathAttributes(const Text& path, unsigned flags) {
     const DWORD settable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                            FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;  // 0x27
@@ -48,6 +71,11 @@ Text GetSpecialFolder(int selector) {
     Text path = TextFromBuffer(buffer, MAX_PATH);
     if (!path.empty() && path.back() != '\\') path += '\\';
     return path;
+}
+
+bool RootExists(const Text& root) {
+    const UINT type = GetDriveTypeA(root.c_str());
+    return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
 }
 
 std::vector<Text> GetDriveList(int selector) {

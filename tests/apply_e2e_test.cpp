@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <map>
 
 namespace {
 
@@ -319,11 +321,21 @@ TEST_F(ApplyE2E, UnchosenRowsAreWrittenBackAndMissingKeysAreNotCreated) {
     EXPECT_EQ(TextOf(w.pathLabels[4]), temp);
 
     // The typed writer never creates a key: without "User Shell Folders"
-    // only the plain "Shell Folders" values appear, and the run goes on.
+    // only the plain "Shell Folders" values appear, the run goes on, and the
+    // notice says which rows did not fully take effect.
     ASSERT_TRUE(DeleteTree(HKEY_CURRENT_USER, kUserShell));
-    const Notice notice = ClickApply(app, w, "信息");
+    const Notice notice = ClickApply(app, w, "警告");
     ASSERT_TRUE(notice.shown);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kUserShell));
+    EXPECT_EQ(notice.text.find("设置成功"), std::string::npos);
+    EXPECT_NE(notice.text.find("设置只应用了一部分"), std::string::npos) << notice.text;
+    for (const char* named : {"个人目录（D:\\My Documents）", "下载", "我的视频", "我的音乐", "浏览器"}) {
+        EXPECT_NE(notice.text.find(named), std::string::npos) << named << "\n" << notice.text;
+    }
+    // The temporary folder's own values and folder all held; nothing here
+    // needed administrator rights.
+    EXPECT_EQ(notice.text.find("临时文件夹"), std::string::npos) << notice.text;
+    EXPECT_EQ(notice.text.find("管理员"), std::string::npos) << notice.text;
 
     const Captions captions{"D:\\My Documents", downloads, videos, music, temp};
     std::vector<ExpectedValue> expected;
@@ -333,6 +345,147 @@ TEST_F(ApplyE2E, UnchosenRowsAreWrittenBackAndMissingKeysAreNotCreated) {
     }
     ExpectValues(expected);
     ExpectFolders(captions);
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+using Snapshot = std::map<std::string, StoredValue>;
+
+// Every value of the keys a refused Apply must leave alone.
+Snapshot TakeSnapshot() {
+    Snapshot snapshot;
+    for (const std::string& key : {kShell, kUserShell, std::string("Environment")}) {
+        UniqueKey opened;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, opened.put()) != 0) continue;
+        char name[512];
+        for (DWORD i = 0;; ++i) {
+            DWORD length = sizeof name;
+            if (RegEnumValueA(opened.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != 0) break;
+            snapshot[key + "\\" + name] = ReadStored(HKEY_CURRENT_USER, key, name);
+        }
+    }
+    return snapshot;
+}
+
+void ExpectUnchanged(const Snapshot& before) {
+    const Snapshot after = TakeSnapshot();
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& [name, value] : before) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(after.count(name), 1u);
+        EXPECT_EQ(after.at(name).type, value.type);
+        EXPECT_EQ(after.at(name).data, value.data);
+    }
+}
+
+std::string EnvironmentValue(const char* name) {
+    char value[MAX_PATH] = {};
+    GetEnvironmentVariableA(name, value, MAX_PATH);
+    return value;
+}
+
+TEST_F(ApplyE2E, ADriveGoneBeforeApplyIsRefusedAndNothingIsWritten) {
+    const std::string vanishing = EnvironmentValue("ZELVORA_VANISHING_DRIVE");
+    const std::string folder = EnvironmentValue("ZELVORA_VANISHING_DRIVE_FOLDER");
+    ASSERT_FALSE(vanishing.empty()) << "run inside scripts/wine-session.sh";
+
+    RunningZelvora app;
+    ASSERT_NE(app.window(), nullptr);
+    const Window w = Controls(app);
+    ASSERT_NE(w.apply, nullptr);
+    ChooseDrive(w, 0, vanishing, vanishing + "\\My Documents");
+    ChooseDrive(w, 1, "D:", "D:\\影音下载");
+    ChooseDrive(w, 4, "D:", "D:\\Temp");
+
+    const Snapshot before = TakeSnapshot();
+    ASSERT_TRUE(RemoveDirectoryA(folder.c_str())) << folder;
+    const Notice refusal = ClickApply(app, w, "警告");
+    CreateDirectoryA(folder.c_str(), nullptr);  // the drive comes back for later tests
+    ASSERT_TRUE(refusal.shown);
+    EXPECT_NE(refusal.text.find("个人目录：" + vanishing + "\\My Documents"), std::string::npos) << refusal.text;
+    EXPECT_NE(refusal.text.find("不存在"), std::string::npos) << refusal.text;
+    EXPECT_EQ(refusal.text.find("下载："), std::string::npos) << refusal.text;
+    EXPECT_FALSE(refusal.mainWindowEnabled);
+
+    ExpectUnchanged(before);
+    EXPECT_FALSE(FolderExists("D:\\影音下载"));
+    EXPECT_FALSE(FolderExists("D:\\Temp"));
+    EXPECT_EQ(TextOf(w.pathLabels[0]), vanishing + "\\My Documents");  // the window stays as it was
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+TEST_F(ApplyE2E, AnEmptyCaptionIsRefused) {
+    // A TMP longer than a path can be makes the temporary-folder query fail,
+    // so the Temp row starts out empty.
+    const std::string tooLong = "C:\\" + std::string(300, 't');
+    RunningZelvora app(Environment{{"TMP", tooLong}, {"TEMP", tooLong}});
+    ASSERT_NE(app.window(), nullptr);
+    const Window w = Controls(app);
+    ASSERT_NE(w.apply, nullptr);
+    ASSERT_EQ(TextOf(w.pathLabels[4]), "");
+    ChooseDrive(w, 0, "D:", "D:\\My Documents");
+
+    const Snapshot before = TakeSnapshot();
+    const Notice refusal = ClickApply(app, w, "警告");
+    ASSERT_TRUE(refusal.shown);
+    EXPECT_NE(refusal.text.find("临时文件夹：（空）"), std::string::npos) << refusal.text;
+    EXPECT_EQ(refusal.text.find("个人目录："), std::string::npos) << refusal.text;
+    ExpectUnchanged(before);
+    EXPECT_FALSE(FolderExists("D:\\My Documents"));
+    EXPECT_EQ(app.Close(), 0u);
+}
+
+struct DialogCount {
+    DWORD processId;
+    const char* title;
+    int count;
+};
+
+BOOL CALLBACK CountDialog(HWND window, LPARAM context) {
+    auto* c = reinterpret_cast<DialogCount*>(context);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == c->processId && IsWindowVisible(window) && ClassOf(window) == "#32770" &&
+        TextOf(window) == c->title) {
+        ++c->count;
+    }
+    return TRUE;
+}
+
+// All visible dialogs of the process titled title.
+int CountDialogs(DWORD processId, const char* title) {
+    DialogCount count{processId, title, 0};
+    EnumWindows(CountDialog, reinterpret_cast<LPARAM>(&count));
+    return count.count;
+}
+
+TEST_F(ApplyE2E, TwoClicksBackToBackRunOneSequenceAtATime) {
+    RunningZelvora app;
+    ASSERT_NE(app.window(), nullptr);
+    const Window w = Controls(app);
+    ASSERT_NE(w.apply, nullptr);
+    for (std::size_t row = 0; row < 5; ++row) {
+        const char* suffixes[] = {"\\My Documents", "\\影音下载", "\\电影", "\\音乐", "\\Temp"};
+        ChooseDrive(w, row, "D:", std::string("D:") + suffixes[row]);
+    }
+    PostMessageA(w.apply, BM_CLICK, 0, 0);
+    PostMessageA(w.apply, BM_CLICK, 0, 0);
+    HWND first = FindDialog(app.processId(), "信息", 20000);
+    ASSERT_NE(first, nullptr);
+    int most = 0;
+    for (int i = 0; i < 50; ++i) {
+        most = std::max(most, CountDialogs(app.processId(), "信息"));
+        Sleep(10);
+    }
+    EXPECT_EQ(most, 1);
+    PostMessageA(first, WM_COMMAND, IDOK, 0);
+    // The second click was taken while the first sequence ran: no second
+    // sequence follows, so no second notice either.
+    for (int i = 0; i < 100; ++i) {
+        most = std::max(most, CountDialogs(app.processId(), "信息") + (IsWindow(first) ? 1 : 0) - 1);
+        Sleep(10);
+    }
+    EXPECT_LE(most, 1);
+    EXPECT_EQ(CountDialogs(app.processId(), "信息") + CountDialogs(app.processId(), "警告"), 0);
     EXPECT_EQ(app.Close(), 0u);
 }
 

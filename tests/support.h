@@ -2,6 +2,7 @@
 // stored values, and facts about the Wine session the tests run in.
 #pragma once
 
+#include "system/files.h"
 #include "system/text.h"
 #include "system/unique_handle.h"
 
@@ -42,7 +43,6 @@ Bytes BytesOf(const std::string& text, bool withNul);
 // A folder of the test's own on C:, emptied first.
 std::string ScratchFolder(const std::string& name);
 void RemoveTree(const std::string& path);
-bool FolderExists(const std::string& path);
 Bytes ReadFileWhole(const std::string& path);
 DWORD Attributes(const std::string& path);
 
