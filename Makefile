@@ -1,7 +1,7 @@
 # The front door. CMake is the build system; this file only strings the steps
 # together so that a fresh machine needs nothing but `make test`.
 BUILD ?= build
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=MinSizeRel
 
 .PHONY: all setup configure build test run clean
 

@@ -18,7 +18,7 @@ bool PreTranslate(MSG& message) { return g_mainWindow && g_mainWindow->PreTransl
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    InstallOutOfMemoryReport();
+    InstallFatalReports();
     OleInitialize(nullptr);
     ReplaceDriveList({});
     std::atexit(ReleaseDriveList);

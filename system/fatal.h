@@ -4,5 +4,6 @@
 
 [[noreturn]] void ReportFatalError(const char* what);
 
-// Routes exhausted memory into the same report.
-void InstallOutOfMemoryReport();
+// Routes exhausted memory and any exception that escapes into the same
+// report.
+void InstallFatalReports();
