@@ -18,7 +18,10 @@ configure: $(BUILD)/CMakeCache.txt
 build: setup configure
 	cmake --build $(BUILD) -j 2
 
+# The pure text code natively under the sanitizers and its fuzzers first,
+# then every test on Wine.
 test: build
+	bash scripts/native-checks.sh $(BUILD)/native
 	bash scripts/wine-session.sh ctest --test-dir $(BUILD) --output-on-failure
 
 run: build

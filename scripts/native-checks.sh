@@ -66,6 +66,8 @@ seed fuzz_text nul '\xFF\xFF\xFF\xFF\x00ab\x00c'
 seed fuzz_split_paths shell 'Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\Personal'
 seed fuzz_split_paths trail-5c 'A\\Key\xF2\x5C'
 seed fuzz_split_paths doubled 'Environment\\TEMP\\\\'
+seed fuzz_split_paths unc '\\\\server\\share\\Docs'
+seed fuzz_split_paths drive 'D:\\My Documents'
 # Capacity mode and amount, the address as a part, then the registered command.
 seed fuzz_link_command quoted '\x00\x03\x08http://z"C:\\b.exe" -url "%%1"'
 seed fuzz_link_command bare '\x01\x00\x01ub.exe %%1'

@@ -84,6 +84,26 @@ TEST(Files, WriteFileBytesOverAHiddenSystemFileTellsTheTruth) {
     EXPECT_EQ(ReadFileWhole(file), written ? after : before);
 }
 
+TEST(Files, WhatTheApplyChecksLookAt) {
+    const std::string root = ScratchFolder("checks");
+    const std::string file = root + "\\desktop.ini";
+    const Bytes content{0xFF, 0xFE, 0x5B, 0x00};
+    EXPECT_TRUE(FolderExists(root));
+    EXPECT_FALSE(FolderExists(root + "\\missing"));
+    EXPECT_FALSE(FileHolds(file, content));
+    ASSERT_TRUE(WriteFileBytes(file, content));
+    EXPECT_FALSE(FolderExists(file));  // a file is no folder
+    EXPECT_TRUE(FileHolds(file, content));
+    EXPECT_FALSE(FileHolds(file, {0xFF, 0xFE, 0x5B}));
+    EXPECT_FALSE(FileHolds(file, {0xFF, 0xFE, 0x5B, 0x01}));
+    ASSERT_TRUE(SetPathAttributes(file, 6));
+    EXPECT_TRUE(FileHolds(file, content));  // hidden and system files can be read
+
+    for (const std::string& drive : SessionFixedDrives()) EXPECT_TRUE(RootExists(drive + "\\")) << drive;
+    EXPECT_TRUE(RootExists("E:\\"));  // the CD-ROM drive is there, only not fixed
+    EXPECT_FALSE(RootExists("Q:\\"));
+}
+
 TEST(Files, GetSpecialFolderEndsInOneBackslash) {
     const Text documents = GetSpecialFolder(1);
     ASSERT_GE(documents.size(), 4u);

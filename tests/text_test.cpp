@@ -1,5 +1,6 @@
 // Texts, byte strings and the two registry path splits: pure byte work.
 #include "app/link_command.h"
+#include "relocation/target_path.h"
 #include "relocation/typed_path.h"
 #include "system/registry_path.h"
 #include "system/text.h"
@@ -154,6 +155,40 @@ TEST(RegistryPath, SplitTypedPathKeepsTheKeysBackslash) {
         const RegistryLocation where = SplitTypedPath(c.full);
         EXPECT_EQ(where.keyPath, c.key);
         EXPECT_EQ(where.valueName, c.value);
+    }
+}
+
+TEST(TargetPath, OnlyAbsolutePathsBelowADriveOrShareAreUsable) {
+    struct Case {
+        std::string caption;
+        TargetShape shape;
+        std::string root;
+    } cases[] = {
+        {"D:\\My Documents", TargetShape::Usable, "D:\\"},
+        {"d:\\影音下载", TargetShape::Usable, "d:\\"},
+        {"C:\\Users\\A\\Documents\\", TargetShape::Usable, "C:\\"},
+        {"\\\\server\\share\\Docs", TargetShape::Usable, "\\\\server\\share\\"},
+        {"\\\\服务器\\共享\\文档", TargetShape::Usable, "\\\\服务器\\共享\\"},
+        {"", TargetShape::Empty, ""},
+        {"D:", TargetShape::NotAbsolute, ""},
+        {"D:\\", TargetShape::NotAbsolute, ""},
+        {"D:\\\\x", TargetShape::NotAbsolute, ""},
+        {"D:Docs", TargetShape::NotAbsolute, ""},
+        {"\\Docs", TargetShape::NotAbsolute, ""},
+        {"Docs", TargetShape::NotAbsolute, ""},
+        {"1:\\Docs", TargetShape::NotAbsolute, ""},
+        {"\\\\server", TargetShape::NotAbsolute, ""},
+        {"\\\\server\\share", TargetShape::NotAbsolute, ""},
+        {"\\\\server\\share\\", TargetShape::NotAbsolute, ""},
+        {"\\\\\\share\\x", TargetShape::NotAbsolute, ""},
+        // The 5C trail byte of 騖 does not end the server name.
+        {"\\\\騖\\s\\x", TargetShape::Usable, "\\\\騖\\s\\"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const TargetRoot root = TargetRootOf(c.caption);
+        EXPECT_EQ(root.shape, c.shape);
+        EXPECT_EQ(root.root, c.root);
     }
 }
 

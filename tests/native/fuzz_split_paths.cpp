@@ -1,7 +1,9 @@
 // Both registry path splits against a model of where the last backslash
-// character is. A trail byte 0x5C never counts as a backslash.
+// character is. A trail byte 0x5C never counts as a backslash. The same
+// input also goes through the target check's root finding.
 #include "exact_buffer.h"
 #include "fuzz_support.h"
+#include "relocation/target_path.h"
 #include "relocation/typed_path.h"
 #include "system/registry_path.h"
 
@@ -43,6 +45,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         REQUIRE(typedSplit.keyPath.empty());
     } else {
         REQUIRE(typedSplit.keyPath.size() == typedCut + 1);
+    }
+
+    // A usable target is its root followed by at least one more name.
+    const TargetRoot target = TargetRootOf(full);
+    REQUIRE((target.shape == TargetShape::Empty) == full.empty());
+    if (target.shape == TargetShape::Usable) {
+        REQUIRE(target.root.size() >= 3);
+        REQUIRE(target.root.size() < full.size());
+        REQUIRE(full.compare(0, target.root.size(), target.root) == 0);
+        REQUIRE(target.root.back() == '\\');
+        REQUIRE(full[target.root.size()] != '\\');
+    } else {
+        REQUIRE(target.root.empty());
     }
     return 0;
 }
