@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   googletest
   wine wine32:i386 wine64
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth imagemagick
   fonts-wqy-microhei locales
   clang libclang-rt-14-dev
 )

@@ -6,8 +6,8 @@
 # ZELVORA_KEEP_SESSION=1 keeps the session folder for a look afterwards.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
 session=$(mktemp -d /tmp/zelvora-session.XXXXXX)
+started=$(date +%s%N)
 
 export HOME=$session/home
 export TMPDIR=$session/tmp
@@ -76,6 +76,8 @@ export ZELVORA_SESSION=$session
 
 wineserver -p >/dev/null 2>&1
 wine cmd /c exit >/dev/null 2>&1
+
+echo "wine-session: prefix ready in $(( ($(date +%s%N) - started) / 1000000 )) ms" >&2
 
 set +e
 "$@"
