@@ -15,6 +15,14 @@ constexpr int kFirstControlId = 1000;
 constexpr int kLabelColourOffset = 0;
 constexpr int kLabelFontOffset = sizeof(LONG_PTR);
 
+Text WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    Text text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
 HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
 // The labels are painted by the program: button-face background, caption in
@@ -46,13 +54,12 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
         RECT area;
         GetClientRect(label, &area);
         FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-        char text[1024] = {};
-        GetWindowTextA(label, text, sizeof text);
+        const Text text = WindowText(label);
         const HFONT font = reinterpret_cast<HFONT>(GetWindowLongPtrA(label, kLabelFontOffset));
         const HGDIOBJ oldFont = SelectObject(dc, font ? font : GuiFont());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, static_cast<COLORREF>(GetWindowLongPtrA(label, kLabelColourOffset)));
-        DrawTextA(dc, text, -1, &area, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        DrawTextA(dc, text.c_str(), -1, &area, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         SelectObject(dc, oldFont);
         EndPaint(label, &paint);
         return 0;
@@ -183,27 +190,14 @@ void MainWindow::CreateControls(HINSTANCE instance) {
     }
 }
 
-Text MainWindow::PathCaption(FolderRow row) const {
-    const HWND label = Control(RowSpec(row).pathLabel);
-    const int length = GetWindowTextLengthA(label);
-    Text caption(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(label, caption.data(), length + 1);
-    caption.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return caption;
-}
+Text MainWindow::PathCaption(FolderRow row) const { return WindowText(Control(RowSpec(row).pathLabel)); }
 
 void MainWindow::SetPathCaption(FolderRow row, const Text& caption) {
     SetWindowTextA(Control(RowSpec(row).pathLabel), caption.c_str());
 }
 
-Text MainWindow::ComboText(FolderRow row) const {
-    const HWND combo = Control(RowSpec(row).combo);
-    const int length = GetWindowTextLengthA(combo);
-    Text text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(combo, text.data(), length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
+// A drop-down list's window text is its selected item's text.
+Text MainWindow::ComboText(FolderRow row) const { return WindowText(Control(RowSpec(row).combo)); }
 
 int MainWindow::AddComboItem(FolderRow row, const Text& item) {
     const HWND combo = Control(RowSpec(row).combo);
