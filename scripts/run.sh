@@ -18,7 +18,7 @@ if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
   export LOCPATH=$HOME/.local/share/zelvora/locale
   [ -d "$LOCPATH/zh_CN.UTF-8" ] || { mkdir -p "$LOCPATH"; localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" >/dev/null 2>&1 || true; }
 fi
-export LC_ALL=zh_CN.UTF-8
+{ export LC_ALL=zh_CN.UTF-8; } 2>/dev/null  # bash itself cannot see a LOCPATH locale
 
 if [ ! -d "$WINEPREFIX" ]; then
   echo "run: creating the Wine prefix $WINEPREFIX (once)"

@@ -25,7 +25,7 @@ if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
   mkdir -p "$LOCPATH"
   localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" >/dev/null 2>&1 || true
 fi
-export LC_ALL=zh_CN.UTF-8
+{ export LC_ALL=zh_CN.UTF-8; } 2>/dev/null  # bash itself cannot see a LOCPATH locale
 
 xvfb_pid=
 stop() {
