@@ -155,18 +155,18 @@ bool MainWindow::Load(HINSTANCE instance) {
 
 void MainWindow::CreateControls(HINSTANCE instance) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = kControls[i];
-        const KindClass kind = ClassOf(spec.kind);
+        const ControlSpec& entry = kControls[i];
+        const KindClass kind = ClassOf(entry.kind);
         DWORD style = WS_CHILD | kind.style;
-        if (spec.kind != ControlKind::Link) style |= WS_VISIBLE;
-        if (spec.tabStop) style |= WS_TABSTOP;
+        if (entry.kind != ControlKind::Link) style |= WS_VISIBLE;
+        if (entry.tabStop) style |= WS_TABSTOP;
         const int height =
-            spec.kind == ControlKind::DropDownList ? kDropDownCreateHeight : spec.height;
-        void* createParam = spec.kind == ControlKind::Label
-                                ? reinterpret_cast<void*>(static_cast<UINT_PTR>(spec.textColour))
+            entry.kind == ControlKind::DropDownList ? kDropDownCreateHeight : entry.height;
+        void* createParam = entry.kind == ControlKind::Label
+                                ? reinterpret_cast<void*>(static_cast<UINT_PTR>(entry.textColour))
                                 : nullptr;
-        HWND control = CreateWindowExA(0, kind.className, spec.text, style, spec.left, spec.top,
-                                       spec.width, height, window_,
+        HWND control = CreateWindowExA(0, kind.className, entry.text, style, entry.left, entry.top,
+                                       entry.width, height, window_,
                                        reinterpret_cast<HMENU>(kFirstControlId + i), instance,
                                        createParam);
         controls_[i] = control;
@@ -174,17 +174,17 @@ void MainWindow::CreateControls(HINSTANCE instance) {
         // Each control goes on top of the ones before it.
         SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-        if (spec.kind == ControlKind::DropDownList) {
+        if (entry.kind == ControlKind::DropDownList) {
             const LRESULT itemHeight = SendMessageA(control, CB_GETITEMHEIGHT, 0, 0);
             if (itemHeight > 0) SendMessageA(control, CB_SETITEMHEIGHT, 0, itemHeight + 1);
-        } else if (spec.kind == ControlKind::StatusBar) {
+        } else if (entry.kind == ControlKind::StatusBar) {
             int rightEdges[] = {-1};
             SendMessageA(control, SB_SETPARTS, std::size(rightEdges),
                          reinterpret_cast<LPARAM>(rightEdges));
             const Text text = JoinTexts(kStatusCredit, kAuthorAddress);
             SendMessageA(control, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
             SendMessageA(control, SB_SETTIPTEXTA, 0, reinterpret_cast<LPARAM>(""));
-        } else if (spec.kind == ControlKind::Link) {
+        } else if (entry.kind == ControlKind::Link) {
             link_ = {control, kAuthorAddress};
         }
     }
@@ -249,8 +249,8 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     }
     case kItemSelectedMessage:
-        for (const FolderRowSpec& spec : kFolderRowSpecs) {
-            if (spec.combo == wParam && handlers_.itemSelected) handlers_.itemSelected(*this, spec.row);
+        for (const FolderRowSpec& entry : kFolderRowSpecs) {
+            if (entry.combo == wParam && handlers_.itemSelected) handlers_.itemSelected(*this, entry.row);
         }
         return 0;
     case WM_SIZE:
