@@ -3,7 +3,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=MinSizeRel
 
-.PHONY: all setup configure build test run clean
+.PHONY: all setup configure build test run bench clean
 
 all: build
 
@@ -26,6 +26,11 @@ test: build
 
 run: build
 	bash scripts/run.sh
+
+# The benchmark on Wine: one table of medians against floors built alongside.
+# BENCH_ARGS="--iterations 31" takes more repetitions (default 15).
+bench: build
+	bash scripts/wine-session.sh wine $(BUILD)/bench/zelvora_bench.exe $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)
