@@ -4,6 +4,7 @@
 #include "relocation/apply.h"
 #include "relocation/markers.h"
 #include "system/unique_handle.h"
+#include "tests/support.h"
 
 #include <cstdio>
 #include <iterator>
@@ -15,34 +16,6 @@ namespace {
 constexpr char kBenchFolder[] = "C:\\zelvora-bench";
 const HKEY kRootKeys[] = {HKEY_CLASSES_ROOT, HKEY_CURRENT_CONFIG, HKEY_CURRENT_USER,
                           HKEY_LOCAL_MACHINE, HKEY_USERS};
-
-struct FindTraits {
-    using Type = HANDLE;
-    static Type invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void close(Type handle) noexcept { FindClose(handle); }
-};
-
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    {
-        const UniqueHandle<FindTraits> search(FindFirstFileA((path + "\\*").c_str(), &found));
-        if (search) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string child = path + "\\" + name;
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(child);
-                } else {
-                    DeleteFileA(child.c_str());
-                }
-            } while (FindNextFileA(search.get(), &found));
-        }
-    }
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(path.c_str());
-}
 
 // One parent folder per row, so that each caption's own folder is new; the
 // names are those a chosen drive would get.

@@ -83,3 +83,11 @@ struct IconTraits {
 };
 
 using UniqueIcon = UniqueHandle<IconTraits>;
+
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void close(Type handle) noexcept { FindClose(handle); }
+};
+
+using UniqueFind = UniqueHandle<FindHandleTraits>;
