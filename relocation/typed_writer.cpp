@@ -8,11 +8,6 @@
 
 namespace {
 
-const HKEY kRootKeys[] = {
-    // selector 1 ... 5; no fallback for anything else
-    HKEY_CLASSES_ROOT, HKEY_CURRENT_CONFIG, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
-};
-
 struct ValueType {
     DWORD code;
     bool appendNul;  // the single-string types store one NUL after the data
@@ -36,24 +31,25 @@ const ValueType kValueTypes[] = {
 
 constexpr ValueTypeSelector kMultiStringSelector = 7;
 
-template <typename Table>
-bool InTable(int selector, const Table& table) {
-    return selector >= 1 && selector <= static_cast<int>(std::size(table));
+bool InTypeTable(ValueTypeSelector type) {
+    return type >= 1 && type <= static_cast<int>(std::size(kValueTypes));
 }
 
 }  // namespace
 
 bool WriteRegistryTyped(RegistryRoot root, Text& path, ValueTypeSelector type, Bytes& data) {
-    if (!InTable(root, kRootKeys)) ReportFatalError("注册表根键选择符超出范围");
+    // Unlike the text operations, no fallback: a wrong root is a program error.
+    const HKEY rootKey = KnownRootKey(root);
+    if (!rootKey) ReportFatalError("注册表根键选择符超出范围");
     if (type == kMultiStringSelector) data = ReplaceInBytes(data, {0x0D, 0x0A}, {0x00});
-    if (!InTable(type, kValueTypes)) ReportFatalError("注册表值类型选择符超出范围");
+    if (!InTypeTable(type)) ReportFatalError("注册表值类型选择符超出范围");
     const ValueType& valueType = kValueTypes[type - 1];
 
     RegistryLocation where = SplitTypedPath(path);
     path = where.keyPath;
 
     UniqueKey key;
-    if (RegOpenKeyExA(kRootKeys[root - 1], where.keyPath.c_str(), 0, KEY_SET_VALUE, key.put()) !=
+    if (RegOpenKeyExA(rootKey, where.keyPath.c_str(), 0, KEY_SET_VALUE, key.put()) !=
         ERROR_SUCCESS) {
         return false;
     }

@@ -15,9 +15,14 @@ const HKEY kRootKeys[] = {
 
 }  // namespace
 
-HKEY RootKeyOrCurrentUser(RegistryRoot root) {
-    if (root < 1 || root > static_cast<int>(std::size(kRootKeys))) return HKEY_CURRENT_USER;
+HKEY KnownRootKey(RegistryRoot root) {
+    if (root < 1 || root > static_cast<int>(std::size(kRootKeys))) return nullptr;
     return kRootKeys[root - 1];
+}
+
+HKEY RootKeyOrCurrentUser(RegistryRoot root) {
+    const HKEY key = KnownRootKey(root);
+    return key ? key : HKEY_CURRENT_USER;
 }
 
 Text ExpandEnvironmentText(const Text& text) {

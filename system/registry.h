@@ -10,6 +10,8 @@
 // 4 HKEY_LOCAL_MACHINE, 5 HKEY_USERS.
 using RegistryRoot = int;
 
+// The predefined key of a selector 1-5; null for any other.
+HKEY KnownRootKey(RegistryRoot root);
 // Any selector outside 1-5 means HKEY_CURRENT_USER here.
 HKEY RootKeyOrCurrentUser(RegistryRoot root);
 
