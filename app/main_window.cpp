@@ -207,8 +207,6 @@ int MainWindow::AddComboItem(FolderRow row, const Text& item) {
     return static_cast<int>(index);
 }
 
-void MainWindow::EnableApply(bool enabled) { EnableWindow(Control(kApplyButton), enabled); }
-
 bool MainWindow::PreTranslate(MSG& message) {
     if (message.message == WM_LBUTTONUP && message.hwnd == Control(kStatusBar)) {
         OpenLinkAddress(link_);

@@ -37,7 +37,6 @@ public:
     Text ComboText(FolderRow row) const;
     // Appends to the row's drive list: the new index, or -1.
     int AddComboItem(FolderRow row, const Text& item);
-    void EnableApply(bool enabled);
 
     // The window layer's look at each message before it is dispatched: the
     // status bar's left-button release is raised here.

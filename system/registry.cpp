@@ -13,18 +13,7 @@ const HKEY kRootKeys[] = {
     HKEY_CLASSES_ROOT, HKEY_CURRENT_CONFIG, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
 };
 
-}  // namespace
-
-HKEY KnownRootKey(RegistryRoot root) {
-    if (root < 1 || root > static_cast<int>(std::size(kRootKeys))) return nullptr;
-    return kRootKeys[root - 1];
-}
-
-HKEY RootKeyOrCurrentUser(RegistryRoot root) {
-    const HKEY key = KnownRootKey(root);
-    return key ? key : HKEY_CURRENT_USER;
-}
-
+// The current environment's expansion of text; empty when it fails.
 Text ExpandEnvironmentText(const Text& text) {
     DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
     if (size == 0) return Text();
@@ -42,6 +31,18 @@ Text ExpandEnvironmentText(const Text& text) {
         }
         if (needed > size) size = needed;
     }
+}
+
+}  // namespace
+
+HKEY KnownRootKey(RegistryRoot root) {
+    if (root < 1 || root > static_cast<int>(std::size(kRootKeys))) return nullptr;
+    return kRootKeys[root - 1];
+}
+
+HKEY RootKeyOrCurrentUser(RegistryRoot root) {
+    const HKEY key = KnownRootKey(root);
+    return key ? key : HKEY_CURRENT_USER;
 }
 
 Text ReadRegistryText(RegistryRoot root, std::string_view fullPath, std::string_view fallback) {

@@ -25,6 +25,3 @@ bool WriteRegistryText(RegistryRoot root, std::string_view fullPath, std::string
 // Removes the named value; when there is none, removes the key the whole
 // path names, if it has no subkeys.
 bool DeleteRegistryEntry(RegistryRoot root, std::string_view fullPath);
-
-// The current environment's expansion of text; empty when it fails.
-Text ExpandEnvironmentText(const Text& text);

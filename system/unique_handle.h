@@ -65,16 +65,9 @@ struct KernelHandleTraits {
     static void close(Type handle) noexcept { CloseHandle(handle); }
 };
 
-struct GdiObjectTraits {
-    using Type = HGDIOBJ;
-    static Type invalid() noexcept { return nullptr; }
-    static void close(Type object) noexcept { DeleteObject(object); }
-};
-
 using UniqueKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 
 struct IconTraits {
     using Type = HICON;
